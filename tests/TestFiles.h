@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "platform/Error.h"
+#include "platform/FileStream.h"
 
 namespace xi::test {
 
@@ -48,6 +49,9 @@ std::string ErrorMessageOf(Action action) {
   }
   return "(no error)";
 }
+
+[[nodiscard]] inline Bytes ToBytes(std::string_view text) { return Bytes(text.begin(), text.end()); }
+[[nodiscard]] inline std::string ToString(const Bytes& bytes) { return std::string(bytes.begin(), bytes.end()); }
 
 // The names in a directory, sorted.
 [[nodiscard]] std::string ListDirectory(const std::string& path);

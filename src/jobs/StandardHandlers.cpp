@@ -1,5 +1,6 @@
 #include "jobs/StandardHandlers.h"
 
+#include "doublepack/ExtractDoublePack.h"
 #include "platform/Error.h"
 
 namespace xi {
@@ -18,7 +19,7 @@ JobHandler NotBuiltYet(const std::string& what) {
 HandlerTable StandardHandlers() {
   const JobHandler replay = NotBuiltYet("Log replay");
   return {
-      {kDoublePackJob, NotBuiltYet("Double Pack extraction")},
+      {kDoublePackJob, ExtractDoublePack},
       {kFontJob, NotBuiltYet("Font extraction")},
       {kLogJob, replay},
       {kProjectListJob, replay},

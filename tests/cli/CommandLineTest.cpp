@@ -6,7 +6,10 @@
 #include <filesystem>
 #include <sstream>
 
+#include <sys/wait.h>
+
 #include "TestFiles.h"
+#include "doublepack/TestArchive.h"
 #include "platform/Error.h"
 #include "platform/FileStream.h"
 #include "platform/HostPath.h"
@@ -140,17 +143,21 @@ TEST_F(CommandLineTest, CtrlCStopsTheRunAfterTheCurrentJob) {
 
 TEST(CommandLineProgram, RunsAsAProgram) {
   TempDir dir;
-  WriteFile(dir / "project.lst", "");
-  const std::string command = std::string(XITOOL_PROGRAM) + " run --target '" + (dir / "out") + "' '" +
-                              (dir / "project.lst") + "' > '" + (dir / "stdout") + "' 2> '" + (dir / "stderr") + "'";
-  // An empty project list queues nothing, and an empty list runs nothing.
-  EXPECT_EQ(std::system(command.c_str()), 0);
-  EXPECT_EQ(ReadFile(dir / "stdout"), "");
-  EXPECT_EQ(ReadFile(dir / "stderr"), "");
+  test::TestArchive().Stored("intro.txt", test::ToBytes("hello")).WriteTo(dir / "menu.nam");
+  const auto run = [&](const std::string& files) {
+    const std::string command = std::string(XITOOL_PROGRAM) + " run --target '" + (dir / "out") + "' " + files +
+                                " > '" + (dir / "stdout") + "' 2> '" + (dir / "stderr") + "'";
+    const int status = std::system(command.c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  };
+  EXPECT_EQ(run("'" + (dir / "menu.nam") + "'"), kExitCompleted);
+  EXPECT_EQ(ReadFile(dir / "out/menu.nam/TXT/intro.txt"), "hello");
+  EXPECT_EQ(ReadFile(dir / "stdout"), "Total 5 bytes extracted.\n");
+  EXPECT_EQ(ReadFile(dir / "stderr"), "Operation complete!\n");
 
-  WriteFile(dir / "project.lst", (dir / "result.log") + "\r\n");
-  EXPECT_NE(std::system(command.c_str()), 0);
-  EXPECT_NE(ReadFile(dir / "stderr"), "");
+  EXPECT_EQ(run("'" + (dir / "gone.nam") + "'"), kExitError);
+  EXPECT_EQ(ReadFile(dir / "stderr"), "Cannot open file " + (dir / "gone.nam") + ".\n");
+  EXPECT_EQ(run("'" + (dir / "menu.nam") + "' '" + (dir / "a.fnt") + "'"), kExitUsage);
 }
 
 }  // namespace

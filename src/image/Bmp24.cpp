@@ -1,0 +1,52 @@
+#include "image/Bmp24.h"
+
+#include <span>
+
+#include "platform/LittleEndian.h"
+
+namespace xi {
+namespace {
+
+constexpr std::uint32_t kInfoHeaderSize = 40;
+constexpr std::uint16_t kPlanes = 1;
+constexpr std::uint16_t kBitsPerPixel = 24;
+
+void WriteHeader(std::span<std::uint8_t> file, std::uint32_t width, std::uint32_t height, std::uint32_t rowsSize) {
+  file[0] = 'B';
+  file[1] = 'M';
+  WriteU32LE(file, 2, static_cast<std::uint32_t>(kBmpHeaderSize) + rowsSize);
+  WriteU32LE(file, 10, static_cast<std::uint32_t>(kBmpHeaderSize));
+  WriteU32LE(file, 14, kInfoHeaderSize);
+  WriteU32LE(file, 18, width);
+  WriteU32LE(file, 22, height);
+  WriteU16LE(file, 26, kPlanes);
+  WriteU16LE(file, 28, kBitsPerPixel);
+  WriteU32LE(file, 34, rowsSize);
+  // compression, resolutions and colour counts stay 0
+}
+
+}  // namespace
+
+std::uint64_t Bmp24Stride(std::uint32_t width) { return (std::uint64_t{24} * width + 31) / 32 * 4; }
+
+Bytes EncodeBmp24(const RgbImage& image) {
+  if (image.width == 0 || image.height == 0) return {};
+  const std::uint64_t stride = Bmp24Stride(image.width);
+  const std::uint64_t rowsSize = stride * image.height;
+  Bytes file(static_cast<std::size_t>(kBmpHeaderSize + rowsSize), 0);
+  WriteHeader(file, image.width, image.height, static_cast<std::uint32_t>(rowsSize));
+  std::size_t out = kBmpHeaderSize;
+  for (std::uint32_t y = image.height; y-- > 0;) {
+    std::size_t pixel = out;
+    for (std::uint32_t x = 0; x < image.width; ++x) {
+      const Rgb& colour = image.At(x, y);
+      file[pixel++] = colour.blue;
+      file[pixel++] = colour.green;
+      file[pixel++] = colour.red;
+    }
+    out += static_cast<std::size_t>(stride);
+  }
+  return file;
+}
+
+}  // namespace xi
