@@ -7,7 +7,6 @@
 #include "doublepack/EntryName.h"
 #include "doublepack/GfxImage.h"
 #include "doublepack/IndexImage.h"
-#include "image/Bmp24.h"
 #include "platform/Directory.h"
 #include "platform/HostPath.h"
 
@@ -94,7 +93,7 @@ void ExtractEntry(RunContext& context, StatusSurface& surface, ReadStream& data,
   EnsureDirectory(extensionDir);
   Bytes content = ReadContent(data, record);
   if (IsImageExtension(file.extension)) {
-    content = EncodeBmp24(WidenGfxImage(DecodeGfxImage(content)));
+    content = GfxImageToBmp24(content);
     file.extension = ".bmp";
     file.fileName = ReplaceEntryExtension(file.fileName, file.extension);
   }

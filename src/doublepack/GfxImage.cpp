@@ -1,7 +1,6 @@
 #include "doublepack/GfxImage.h"
 
-#include <algorithm>
-
+#include "image/Bmp24.h"
 #include "platform/LittleEndian.h"
 
 namespace xi {
@@ -46,10 +45,12 @@ std::uint16_t Narrow565(Rgb colour) {
   return static_cast<std::uint16_t>(((colour.red >> 3) << 11) | ((colour.green >> 2) << 5) | (colour.blue >> 3));
 }
 
-RgbImage WidenGfxImage(const GfxImage& image) {
-  RgbImage rgb(image.width, image.height);
-  std::transform(image.pixels.begin(), image.pixels.end(), rgb.pixels.begin(), Widen565);
-  return rgb;
+Bytes GfxImageToBmp24(std::span<const std::uint8_t> bytes) {
+  const std::uint16_t width = ReadU16OrZero(bytes, 0);
+  const std::uint16_t height = ReadU16OrZero(bytes, 2);
+  return EncodeBmp24(width, height, [bytes, width](std::uint32_t x, std::uint32_t y) {
+    return Widen565(ReadU16OrZero(bytes, kGfxHeaderSize + 2 * (std::size_t{y} * width + x)));
+  });
 }
 
 GfxImage NarrowToGfxImage(const RgbImage& image) {
@@ -58,7 +59,8 @@ GfxImage NarrowToGfxImage(const RgbImage& image) {
   gfx.height = static_cast<std::uint16_t>(image.height);
   gfx.pixels.resize(std::size_t{gfx.width} * gfx.height);
   for (std::uint32_t y = 0; y < gfx.height; ++y) {
-    for (std::uint32_t x = 0; x < gfx.width; ++x) gfx.pixels[std::size_t{y} * gfx.width + x] = Narrow565(image.At(x, y));
+    for (std::uint32_t x = 0; x < gfx.width; ++x)
+      gfx.pixels[std::size_t{y} * gfx.width + x] = Narrow565(image.At(x, y));
   }
   return gfx;
 }

@@ -35,7 +35,12 @@ struct GfxImage {
 // widened pixel gives the pixel back.
 [[nodiscard]] std::uint16_t Narrow565(Rgb colour);
 
-[[nodiscard]] RgbImage WidenGfxImage(const GfxImage& image);
+// The 24-bit bitmap file of an image entry, widened straight from the entry's
+// bytes: pixels the bytes do not cover are black. Never fails.
+[[nodiscard]] Bytes GfxImageToBmp24(std::span<const std::uint8_t> bytes);
+
+// The RGB565 image of a picture; a width or height above 65,535 keeps its low
+// 16 bits, and the top-left part of that size is taken.
 [[nodiscard]] GfxImage NarrowToGfxImage(const RgbImage& image);
 
 }  // namespace xi

@@ -1,6 +1,5 @@
 #include "doublepack/TextLayout.h"
 
-
 namespace xi {
 
 Bytes EncodeText16(std::span<const std::uint8_t> text) {

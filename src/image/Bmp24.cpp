@@ -29,24 +29,16 @@ void WriteHeader(std::span<std::uint8_t> file, std::uint32_t width, std::uint32_
 
 std::uint64_t Bmp24Stride(std::uint32_t width) { return (std::uint64_t{24} * width + 31) / 32 * 4; }
 
-Bytes EncodeBmp24(const RgbImage& image) {
-  if (image.width == 0 || image.height == 0) return {};
-  const std::uint64_t stride = Bmp24Stride(image.width);
-  const std::uint64_t rowsSize = stride * image.height;
+Bytes Bmp24Frame(std::uint32_t width, std::uint32_t height) {
+  if (width == 0 || height == 0) return {};
+  const std::uint64_t rowsSize = Bmp24Stride(width) * height;
   Bytes file(static_cast<std::size_t>(kBmpHeaderSize + rowsSize), 0);
-  WriteHeader(file, image.width, image.height, static_cast<std::uint32_t>(rowsSize));
-  std::size_t out = kBmpHeaderSize;
-  for (std::uint32_t y = image.height; y-- > 0;) {
-    std::size_t pixel = out;
-    for (std::uint32_t x = 0; x < image.width; ++x) {
-      const Rgb& colour = image.At(x, y);
-      file[pixel++] = colour.blue;
-      file[pixel++] = colour.green;
-      file[pixel++] = colour.red;
-    }
-    out += static_cast<std::size_t>(stride);
-  }
+  WriteHeader(file, width, height, static_cast<std::uint32_t>(rowsSize));
   return file;
+}
+
+Bytes EncodeBmp24(const RgbImage& image) {
+  return EncodeBmp24(image.width, image.height, [&image](std::uint32_t x, std::uint32_t y) { return image.At(x, y); });
 }
 
 }  // namespace xi

@@ -29,7 +29,29 @@ inline constexpr std::size_t kBmpHeaderSize = 54;
 
 [[nodiscard]] std::uint64_t Bmp24Stride(std::uint32_t width);
 
-// The file's bytes; a picture of width or height 0 is an empty file.
+// The file's header followed by zeroed rows; empty for a width or height of 0.
+[[nodiscard]] Bytes Bmp24Frame(std::uint32_t width, std::uint32_t height);
+
+// The file of a width x height picture whose colours come from pixelAt(x, y),
+// y counted from the top row. A width or height of 0 gives an empty file.
+template <typename PixelAt>
+[[nodiscard]] Bytes EncodeBmp24(std::uint32_t width, std::uint32_t height, PixelAt pixelAt) {
+  Bytes file = Bmp24Frame(width, height);
+  if (file.empty()) return file;
+  const auto stride = static_cast<std::size_t>(Bmp24Stride(width));
+  std::size_t row = kBmpHeaderSize;
+  for (std::uint32_t y = height; y-- > 0; row += stride) {
+    std::size_t out = row;
+    for (std::uint32_t x = 0; x < width; ++x) {
+      const Rgb colour = pixelAt(x, y);
+      file[out++] = colour.blue;
+      file[out++] = colour.green;
+      file[out++] = colour.red;
+    }
+  }
+  return file;
+}
+
 [[nodiscard]] Bytes EncodeBmp24(const RgbImage& image);
 
 }  // namespace xi

@@ -48,7 +48,7 @@ TEST(DecompressEntry, ClearCountCountsDownInUnsigned32BitArithmetic) {
   const std::vector<std::pair<std::uint32_t, unsigned>> codes = {{65, 9}, {256, 9}, {66, 9}, {256, 9},
                                                                  {67, 9}, {256, 9}, {68, 9}, {257, 9}};
   EXPECT_EQ(Decompress(test::PackCodes(codes, 3), 5), B({'A', 'B', 'C', 0, 0}));  // the third clear ends it
-  EXPECT_EQ(Decompress(test::PackCodes(codes, 0), 5), Text("ABCD"));            // 0 wraps: clears only
+  EXPECT_EQ(Decompress(test::PackCodes(codes, 0), 5), Text("ABCD"));              // 0 wraps: clears only
   EXPECT_EQ(Decompress(test::PackCodes(codes, 4), 5), Text("ABCD"));
 }
 

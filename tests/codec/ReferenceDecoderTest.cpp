@@ -45,7 +45,8 @@ Outcome ReferenceDecode(const Bytes& packed, std::uint32_t unpackedSize) {
     std::uint32_t code = 0;
     for (unsigned i = 0; i < width; ++i, ++bitPosition) {
       if (bitPosition / 8 >= packed.size()) return {{}, "Stream read error"};
-      code |= static_cast<std::uint32_t>((static_cast<unsigned>(packed[bitPosition / 8]) >> (bitPosition % 8)) & 1u) << i;
+      code |= static_cast<std::uint32_t>((static_cast<unsigned>(packed[bitPosition / 8]) >> (bitPosition % 8)) & 1u)
+              << i;
     }
     if (code == 256) {
       if (--clearCount == 0) return {out, ""};

@@ -83,7 +83,6 @@ class Encoder {
   [[nodiscard]] std::size_t ClearCodes() const { return clearCodes_; }
 
  private:
-
   LzwOptions options_;
   BitWriter writer_;
   std::unordered_map<std::uint64_t, std::uint32_t> table_;
@@ -117,8 +116,8 @@ Bytes PackCodes(const std::vector<std::pair<std::uint32_t, unsigned>>& codes, st
 
 Bytes TextLikePayload(std::size_t size, std::uint32_t seed) {
   static constexpr std::array<std::string_view, 16> kWords = {
-      "the ",   "castle ", "gate ",  "opens ", "when ",   "you ",     "bring ", "three ",
-      "keys\r\n", "Knight: ", "Halt! ", "stranger, ", "gold ", "[MENU_START] ", "=", "42\r\n"};
+      "the ",     "castle ",  "gate ",  "opens ",     "when ", "you ",          "bring ", "three ",
+      "keys\r\n", "Knight: ", "Halt! ", "stranger, ", "gold ", "[MENU_START] ", "=",      "42\r\n"};
   std::mt19937 random(seed);
   Bytes payload;
   payload.reserve(size);

@@ -12,9 +12,9 @@
 namespace xi::test {
 
 struct LzwOptions {
-  std::uint32_t clearCount = 0;         // the header's ClearCount
-  std::size_t clearAfterCodes = 0;      // emit a clear code after this many codes since the last (0: never)
-  bool endWithClear = false;            // end with a clear code instead of the end code
+  std::uint32_t clearCount = 0;     // the header's ClearCount
+  std::size_t clearAfterCodes = 0;  // emit a clear code after this many codes since the last (0: never)
+  bool endWithClear = false;        // end with a clear code instead of the end code
   std::uint32_t headerWord0 = 0;
   std::uint32_t headerWord4 = 0;
 };

@@ -61,9 +61,8 @@ TEST_F(ExtractDoublePackTest, EveryRecordGivesOneFileAndOneLogLine) {
 
   const std::string base = Out("menu.nam");
   const Lines expected = {base + "/GFX/menu.bmp", base + "/GFX/menu_0000.bmp", base + "/TXT/intro.txt",
-                          base + "/TXT/a.b.txt",  base + "/TXT/a_0000.txt",   base + "/CFG/five.cfg",
-                          base + "//README",
-                          base + "/DAT/empty.dat",  base + "/GFX/menu_0001.bmp"};
+                          base + "/TXT/a.b.txt",  base + "/TXT/a_0000.txt",    base + "/CFG/five.cfg",
+                          base + "//README",      base + "/DAT/empty.dat",     base + "/GFX/menu_0001.bmp"};
   EXPECT_EQ(context.ResultLog.Lines(), expected);
   RgbImage picture(2, 1);
   picture.At(0, 0) = {0xFF, 0, 0};
@@ -93,8 +92,7 @@ TEST_F(ExtractDoublePackTest, ExistingFilesAreNeverOverwritten) {
   fs::create_directory(Out("menu.nam/TXT/menu_0000.txt"));  // any kind of object counts
   Extract(archive);
   Extract(archive);
-  EXPECT_EQ(context.ResultLog.Lines(),
-            (Lines{Out("menu.nam/TXT/menu_0001.txt"), Out("menu.nam/TXT/menu_0002.txt")}));
+  EXPECT_EQ(context.ResultLog.Lines(), (Lines{Out("menu.nam/TXT/menu_0001.txt"), Out("menu.nam/TXT/menu_0002.txt")}));
   EXPECT_EQ(ReadFile(Out("menu.nam/TXT/menu.txt")), "mine");
   EXPECT_EQ(ReadFile(Out("menu.nam/TXT/menu_0002.txt")), "new");
 }
@@ -178,10 +176,10 @@ TEST(ExtractDoublePackRun, XitoolRunExtractsArchivesAndSavesTheLog) {
   ASSERT_EQ(RunCommandLine(8, argv, out, err, StandardHandlers(), false), kExitCompleted) << err.str();
 
   const std::string target = dir / "out";
-  EXPECT_EQ(ReadFile(target + "/result.log"), "#Format: NAM\r\n#Source: " + (dir / "data/gfx.nam") + "\r\n" + target +
-                                                  "/gfx.nam/GFX/title.bmp\r\n#Format: NAM\r\n#Source: " +
-                                                  (dir / "data/ui.nam") + "\r\n" + target + "/ui.nam/CFG/keys.cfg\r\n" +
-                                                  target + "/ui.nam//README\r\n");
+  EXPECT_EQ(ReadFile(target + "/result.log"),
+            "#Format: NAM\r\n#Source: " + (dir / "data/gfx.nam") + "\r\n" + target +
+                "/gfx.nam/GFX/title.bmp\r\n#Format: NAM\r\n#Source: " + (dir / "data/ui.nam") + "\r\n" + target +
+                "/ui.nam/CFG/keys.cfg\r\n" + target + "/ui.nam//README\r\n");
   EXPECT_EQ(ReadFile(target + "/gfx.nam/GFX/title.bmp").size(), 58u);
   EXPECT_EQ(ReadFile(target + "/ui.nam/CFG/keys.cfg"), "jump=space");
   EXPECT_EQ(out.str(), "Total 68 bytes extracted.\n");

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "doublepack/TestArchive.h"
+#include "image/Bmp24.h"
 
 namespace xi {
 namespace {
@@ -30,6 +31,17 @@ TEST(GfxImage, AShortEntryIsPartlyCoveredAndNeverFails) {
     return b;
   }();
   EXPECT_EQ(DecodeGfxImage(longer).pixels, std::vector<std::uint16_t>{7});
+}
+
+TEST(GfxImage, BecomesABitmapWithUncoveredPixelsBlack) {
+  Bytes bytes = test::GfxBytes(2, 2, {0xFFFF, 0xF800, 0x07E0, 0x001F});
+  bytes.resize(8);  // two of four pixels
+  RgbImage expected(2, 2);
+  expected.At(0, 0) = {0xFF, 0xFF, 0xFF};
+  expected.At(1, 0) = {0xFF, 0, 0};
+  EXPECT_EQ(GfxImageToBmp24(bytes), EncodeBmp24(expected));
+  EXPECT_TRUE(GfxImageToBmp24(test::GfxBytes(0, 7, {})).empty());
+  EXPECT_TRUE(GfxImageToBmp24(Bytes{1, 0}).empty());
 }
 
 TEST(GfxImage, WideningRepeatsTopBitsAndNarrowingDropsLowBits) {

@@ -40,10 +40,7 @@ TEST(IndexImage, NamesStopAtTheirZeroByteOrAfter52Bytes) {
   Bytes junkAfterZero = NameField("menu.gfx");
   junkAfterZero[10] = 'J';
   const std::string full(52, 'N');
-  IndexImage index(test::TestArchive()
-                       .Record(junkAfterZero, 0, 0, 0)
-                       .Record(ToBytes(full), 0, 0, 0)
-                       .Index());
+  IndexImage index(test::TestArchive().Record(junkAfterZero, 0, 0, 0).Record(ToBytes(full), 0, 0, 0).Index());
   EXPECT_EQ(index.Record(0).Name, "menu.gfx");
   EXPECT_EQ(index.Record(1).Name, full);
 }
@@ -55,11 +52,8 @@ TEST(IndexImage, StorageModesFollowTheTwoSizes) {
     StorageMode mode;
     std::uint32_t storedLength;
   } cases[] = {
-      {0, 0, StorageMode::Empty, 0},
-      {0, 40, StorageMode::Stored, 40},
-      {10, 10, StorageMode::Stored, 10},
-      {10, 30, StorageMode::Compressed, 10},
-      {30, 10, StorageMode::Compressed, 30},
+      {0, 0, StorageMode::Empty, 0},         {0, 40, StorageMode::Stored, 40},      {10, 10, StorageMode::Stored, 10},
+      {10, 30, StorageMode::Compressed, 10}, {30, 10, StorageMode::Compressed, 30},
   };
   for (const auto& c : cases) {
     const IndexRecord record{"x", 1234, c.packed, c.unpacked};

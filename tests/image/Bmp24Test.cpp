@@ -14,12 +14,12 @@ TEST(Bmp24, WritesTheFileByteForByte) {
   image.At(1, 1) = {0x04, 0x05, 0x06};
   image.At(2, 1) = {0x07, 0x08, 0x09};
   const Bytes expected = {
-      'B', 'M', 78, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0,    // file header: size 78, rows at 54
-      40, 0, 0, 0, 3, 0, 0, 0, 2, 0, 0, 0, 1, 0, 24, 0,  // info header: 3 x 2, 1 plane, 24 bits
-      0, 0, 0, 0, 24, 0, 0, 0,                           // no compression, rows 24 bytes
-      0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,    // resolutions, colours
-      3, 2, 1, 6, 5, 4, 9, 8, 7, 0, 0, 0,                // bottom row first, blue green red, padding to 12
-      0, 0, 0xFF, 0, 0xFF, 0, 0xFF, 0, 0, 0, 0, 0,
+      'B', 'M', 78,   0, 0,    0, 0,    0, 0, 0, 54, 0, 0, 0,         // file header: size 78, rows at 54
+      40,  0,   0,    0, 3,    0, 0,    0, 2, 0, 0,  0, 1, 0, 24, 0,  // info header: 3 x 2, 1 plane, 24 bits
+      0,   0,   0,    0, 24,   0, 0,    0,                            // no compression, rows 24 bytes
+      0,   0,   0,    0, 0,    0, 0,    0, 0, 0, 0,  0, 0, 0, 0,  0,  // resolutions, colours
+      3,   2,   1,    6, 5,    4, 9,    8, 7, 0, 0,  0,               // bottom row first, blue green red, padding to 12
+      0,   0,   0xFF, 0, 0xFF, 0, 0xFF, 0, 0, 0, 0,  0,
   };
   EXPECT_EQ(EncodeBmp24(image), expected);
 }
