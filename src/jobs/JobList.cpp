@@ -15,14 +15,14 @@ std::optional<JobKind> KindOfFilter(std::size_t position) {
 }
 
 std::optional<std::size_t> FilterOfExtension(const std::string& path) {
-  std::string extension = NamePart(path);
-  const std::size_t dot = extension.find_last_of('.');
+  const std::string name = NamePart(path);
+  const std::size_t dot = name.find_last_of('.');
   if (dot == std::string::npos) return std::nullopt;
-  extension = "*" + extension.substr(dot);
+  std::string extension = name.substr(dot);
   std::transform(extension.begin(), extension.end(), extension.begin(),
                  [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
   for (std::size_t i = 0; i < std::size(kAddFilters); ++i) {
-    if (extension == kAddFilters[i].pattern) return i;
+    if (extension == std::string_view(kAddFilters[i].pattern).substr(1)) return i;
   }
   return std::nullopt;
 }
