@@ -1,7 +1,9 @@
 #include "jobs/StandardHandlers.h"
 
 #include "doublepack/ExtractDoublePack.h"
+#include "doublepack/InsertDoublePack.h"
 #include "platform/Error.h"
+#include "replay/ReplayLogFile.h"
 
 namespace xi {
 namespace {
@@ -14,10 +16,21 @@ JobHandler NotBuiltYet(const std::string& what) {
   };
 }
 
+// Font insertion, until this build has it.
+long long FontInsertionNotBuiltYet(RunContext&, StatusSurface&, const std::string&, long long) {
+  throw Error("Font insertion is not built into this version of the tool yet");
+}
+
 }  // namespace
 
+InsertHandlers StandardInsertHandlers() {
+  return {{kDoublePackJob, InsertDoublePack}, {kFontJob, FontInsertionNotBuiltYet}};
+}
+
 HandlerTable StandardHandlers() {
-  const JobHandler replay = NotBuiltYet("Log replay");
+  const JobHandler replay = [](RunContext& context, StatusSurface& surface, const std::string& path) {
+    ReplayLogFile(context, surface, path, StandardInsertHandlers());
+  };
   return {
       {kDoublePackJob, ExtractDoublePack},
       {kFontJob, NotBuiltYet("Font extraction")},

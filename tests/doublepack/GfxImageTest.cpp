@@ -44,6 +44,16 @@ TEST(GfxImage, BecomesABitmapWithUncoveredPixelsBlack) {
   EXPECT_TRUE(GfxImageToBmp24(Bytes{1, 0}).empty());
 }
 
+TEST(GfxImage, NarrowingKeepsTheTopLeftPartOfAPictureTooLarge) {
+  RgbImage wide(65537, 2);
+  wide.At(0, 0) = {0xFF, 0xFF, 0xFF};
+  wide.At(0, 1) = {0xFF, 0, 0};
+  const GfxImage gfx = NarrowToGfxImage(wide);
+  EXPECT_EQ(gfx.width, 1);  // 65537 keeps its low 16 bits
+  EXPECT_EQ(gfx.height, 2);
+  EXPECT_EQ(gfx.pixels, (std::vector<std::uint16_t>{0xFFFF, 0xF800}));
+}
+
 TEST(GfxImage, WideningRepeatsTopBitsAndNarrowingDropsLowBits) {
   EXPECT_EQ(Widen565(0xF800), (Rgb{0xFF, 0, 0}));
   EXPECT_EQ(Widen565(0xFFFF), (Rgb{0xFF, 0xFF, 0xFF}));
