@@ -54,10 +54,10 @@ Header ReadHeader(std::span<const std::uint8_t> file) {
 // cannot make the reader allocate for rows the file does not hold.
 void CheckRowsPresent(std::span<const std::uint8_t> file, const Header& header) {
   if (std::find(std::begin(kPlainRows), std::end(kPlainRows), header.compression) == std::end(kPlainRows)) return;
-  const std::uint64_t width = header.width < 0 ? 0u - static_cast<std::uint64_t>(header.width)
-                                               : static_cast<std::uint64_t>(header.width);
-  const std::uint64_t height = header.height < 0 ? 0u - static_cast<std::uint64_t>(header.height)
-                                                 : static_cast<std::uint64_t>(header.height);
+  const std::uint64_t width =
+      header.width < 0 ? 0u - static_cast<std::uint64_t>(header.width) : static_cast<std::uint64_t>(header.width);
+  const std::uint64_t height =
+      header.height < 0 ? 0u - static_cast<std::uint64_t>(header.height) : static_cast<std::uint64_t>(header.height);
   const std::uint64_t stride = (std::uint64_t{header.bitsPerPixel} * width + 31) / 32 * 4;
   if (height != 0 && stride > (file.size() / height)) throw StreamReadError();
   if (!HasBytes(file, header.pixelOffset, stride * height)) throw StreamReadError();
@@ -73,8 +73,8 @@ bool IsOwnLayout(const Header& header) {
 RgbImage DecodeOwnLayout(std::span<const std::uint8_t> file, const Header& header) {
   const auto width = static_cast<std::uint32_t>(header.width);
   const bool topDown = header.height < 0;
-  const std::uint32_t height = topDown ? 0u - static_cast<std::uint32_t>(header.height)
-                                       : static_cast<std::uint32_t>(header.height);
+  const std::uint32_t height =
+      topDown ? 0u - static_cast<std::uint32_t>(header.height) : static_cast<std::uint32_t>(header.height);
   const std::uint64_t stride = Bmp24Stride(width);
   RgbImage image(width, height);
   for (std::uint32_t row = 0; row < height; ++row) {

@@ -80,7 +80,9 @@ TEST_F(InsertDoublePackTest, EachEntryTakesItsFileOrKeepsItsOldBytes) {
   picture.At(0, 0) = {0xFF, 0, 0};
   picture.At(2, 1) = {0xFF, 0xFF, 0xFF};
   WriteFile(dir / "ex/pic.bmp", ToString(EncodeBmp24(picture)));
-  WriteFile(dir / "ex/b.txt", "a\x18" "b");
+  WriteFile(dir / "ex/b.txt",
+            "a\x18"
+            "b");
   WriteFile(dir / "ex/k.CFG", "x");
   WriteFile(dir / "ex/d.dat", "raw");
   WriteFile(dir / "ex/e.dat", "");
@@ -256,7 +258,9 @@ TEST(InsertDoublePackRun, ExtractEditAndReplayThroughXitool) {
   const IndexImage index = IndexImage::Load(dir / "new/ui.nam");
   const IndexImage source(ToBytes(sourceIndex));
   const std::string data = ReadFile(dir / "new/ui.rsr");
-  const auto bytesOf = [&](std::size_t i) { return data.substr(index.Record(i).Offset, index.Record(i).StoredLength()); };
+  const auto bytesOf = [&](std::size_t i) {
+    return data.substr(index.Record(i).Offset, index.Record(i).StoredLength());
+  };
   EXPECT_EQ(bytesOf(0), ToString(EncodeGfxImage(GfxImage{1, 2, {0x07E0, 0}})));
   EXPECT_EQ(index.Record(1).PackedSize, source.Record(1).PackedSize);  // still compressed, as it was
   EXPECT_EQ(bytesOf(1), sourceData.substr(source.Record(1).Offset, source.Record(1).PackedSize));

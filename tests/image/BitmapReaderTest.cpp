@@ -75,13 +75,13 @@ TEST(BitmapReader, ReadsTheVariantsImageEditorsSave) {
     const char* what;
     Variant variant;
   } cases[] = {
-      {"24-bit, rows top first", {-2, 24, 0, 40, {}, {0, 0, 0xFF, 0, 0xFF, 0, 0, 0, 0xFF, 0, 0, 0xFF, 0xFF, 0xFF, 0, 0}}},
+      {"24-bit, rows top first",
+       {-2, 24, 0, 40, {}, {0, 0, 0xFF, 0, 0xFF, 0, 0, 0, 0xFF, 0, 0, 0xFF, 0xFF, 0xFF, 0, 0}}},
       {"32-bit", {2, 32, 0, 40, {}, {0xFF, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0xFF, 0, 0, 0xFF, 0, 0}}},
       {"16-bit 5-5-5", {2, 16, 0, 40, {}, {0x1F, 0x00, 0xFF, 0x7F, 0x00, 0x7C, 0xE0, 0x03}}},
       {"16-bit 5-6-5 bit fields",
        {2, 16, 3, 40, U32s({0xF800, 0x07E0, 0x001F}), {0x1F, 0x00, 0xFF, 0xFF, 0x00, 0xF8, 0xE0, 0x07}}},
-      {"8-bit colour table",
-       {2, 8, 0, 40, U32s({0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF}), {2, 3, 0, 0, 0, 1, 0, 0}}},
+      {"8-bit colour table", {2, 8, 0, 40, U32s({0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF}), {2, 3, 0, 0, 0, 1, 0, 0}}},
       {"4-bit colour table",
        {2, 4, 0, 40, U32s({0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF}), {0x23, 0, 0, 0, 0x01, 0, 0, 0}}},
       {"V5 header, 32-bit bit fields",

@@ -47,8 +47,9 @@ class ReplayLogFileTest : public testing::Test {
 };
 
 TEST_F(ReplayLogFileTest, HandlersReadTheirLinesAndTheLineAfterIsPassedOver) {
-  Replay("#Format: NAM\r\n#Source: " + (dir / "gfx.nam") + "\r\nx/title.bmp\r\nx/intro.txt\r\n#Format: NAM\r\n#Source: " +
-         (dir / "ui.nam") + "\r\nx/panel.bmp\r\nx/keys.cfg\r\n");
+  Replay("#Format: NAM\r\n#Source: " + (dir / "gfx.nam") +
+         "\r\nx/title.bmp\r\nx/intro.txt\r\n#Format: NAM\r\n#Source: " + (dir / "ui.nam") +
+         "\r\nx/panel.bmp\r\nx/keys.cfg\r\n");
   EXPECT_EQ(calls, (Lines{"NAM " + (dir / "out/gfx.nam") + " from 2 source " + (dir / "gfx.nam"),
                           "NAM " + (dir / "out/ui.nam") + " from 6 source " + (dir / "ui.nam")}));
   // Directive lines hold their values now; line 4 was never examined.
