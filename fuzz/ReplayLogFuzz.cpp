@@ -54,6 +54,8 @@ void Prepare() {
   Write("ex/a.txt", std::string("a\x18z", 3));
   Write("ex/pic.bmp", "BM not really");
   Write("ex/c.dat", "new");
+  Write("menu.fnt", std::string("\x02\x01\x1F\x00", 4));
+  Write("ex/menu.bmp", "BM");
   fs::create_directories("ex/folder.cfg");
   prepared = true;
 }
@@ -73,9 +75,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   } catch (const xi::Error&) {
   }
   if (Read("menu.nam") != kIndex || Read("menu.rsr") != kData) __builtin_trap();
+  if (Read("menu.fnt") != std::string("\x02\x01\x1F\x00", 4)) __builtin_trap();
   for (const auto& entry : fs::directory_iterator(".")) {
     const auto name = entry.path().filename().string();
-    if (name != "menu.nam" && name != "menu.rsr" && name != "ex" && name != "out" && name != "fuzz.log") {
+    if (name != "menu.nam" && name != "menu.rsr" && name != "menu.fnt" && name != "ex" && name != "out" &&
+        name != "fuzz.log") {
       __builtin_trap();
     }
   }

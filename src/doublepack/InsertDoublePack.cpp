@@ -1,8 +1,6 @@
 #include "doublepack/InsertDoublePack.h"
 
-#include <filesystem>
 #include <limits>
-#include <system_error>
 
 #include "doublepack/EntryName.h"
 #include "doublepack/GfxImage.h"
@@ -19,17 +17,6 @@ namespace {
 
 constexpr std::uint64_t kLargestField = std::numeric_limits<std::uint32_t>::max();
 constexpr std::uint64_t kCopyChunk = 1u << 20;
-
-// True when both paths name one existing file, however they are reached.
-bool SameFile(const std::string& a, const std::string& b) {
-  std::error_code error;
-  return std::filesystem::equivalent(a, b, error) && !error;
-}
-
-bool IsDirectory(const std::string& path) {
-  std::error_code error;
-  return std::filesystem::is_directory(path, error);
-}
 
 // An output must never be the source itself, and its final name must be one
 // a finished file can be renamed to.

@@ -41,4 +41,18 @@ Bytes EncodeBmp24(const RgbImage& image) {
   return EncodeBmp24(image.width, image.height, [&image](std::uint32_t x, std::uint32_t y) { return image.At(x, y); });
 }
 
+Bmp24Canvas::Bmp24Canvas(std::uint32_t width, std::uint32_t height)
+    : width_(width),
+      height_(height),
+      stride_(static_cast<std::size_t>(Bmp24Stride(width))),
+      file_(Bmp24Frame(width, height)) {}
+
+void Bmp24Canvas::Set(std::uint32_t x, std::uint32_t y, Rgb colour) {
+  if (x >= width_ || y >= height_) return;
+  const std::size_t at = kBmpHeaderSize + stride_ * (height_ - 1 - y) + 3 * std::size_t{x};
+  file_[at] = colour.blue;
+  file_[at + 1] = colour.green;
+  file_[at + 2] = colour.red;
+}
+
 }  // namespace xi

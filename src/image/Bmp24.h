@@ -54,4 +54,22 @@ template <typename PixelAt>
 
 [[nodiscard]] Bytes EncodeBmp24(const RgbImage& image);
 
+// A picture drawn straight into its file's bytes, black to begin with.
+class Bmp24Canvas {
+ public:
+  Bmp24Canvas(std::uint32_t width, std::uint32_t height);
+
+  [[nodiscard]] std::uint32_t Width() const { return width_; }
+  [[nodiscard]] std::uint32_t Height() const { return height_; }
+  // Positions outside the picture are ignored.
+  void Set(std::uint32_t x, std::uint32_t y, Rgb colour);
+  [[nodiscard]] const Bytes& File() const { return file_; }
+
+ private:
+  std::uint32_t width_;
+  std::uint32_t height_;
+  std::size_t stride_;
+  Bytes file_;
+};
+
 }  // namespace xi

@@ -24,6 +24,16 @@ bool CreateDirectoryWithParents(const std::string& path) {
   return !error && fs::is_directory(path, error);
 }
 
+bool SameFile(const std::string& a, const std::string& b) {
+  std::error_code error;
+  return fs::equivalent(a, b, error) && !error;
+}
+
+bool IsDirectory(const std::string& path) {
+  std::error_code error;
+  return fs::is_directory(path, error);
+}
+
 std::string CurrentDirectory() {
   std::error_code error;
   return fs::current_path(error).string();

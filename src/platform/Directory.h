@@ -16,6 +16,12 @@ bool CreateDirectoryLevel(const std::string& path);
 // exists afterwards.
 bool CreateDirectoryWithParents(const std::string& path);
 
+// True when both paths name one existing object, however each is reached
+// (links, "." and ".." parts, other spellings).
+[[nodiscard]] bool SameFile(const std::string& a, const std::string& b);
+
+[[nodiscard]] bool IsDirectory(const std::string& path);
+
 [[nodiscard]] std::string CurrentDirectory();
 // Makes path the process's current directory; false when that failed.
 bool SetCurrentDirectory(const std::string& path);
