@@ -32,7 +32,7 @@ struct GlyphRecord {
 [[nodiscard]] std::vector<GlyphRecord> FontGlyphs(std::span<const std::uint8_t> font);
 
 // The pixel byte at column c of row r of a glyph; 0 past the end of the file.
-[[nodiscard]] std::uint8_t GlyphPixel(std::span<const std::uint8_t> font, const GlyphRecord& glyph,
-                                      std::size_t column, std::size_t row);
+[[nodiscard]] std::uint8_t GlyphPixel(std::span<const std::uint8_t> font, const GlyphRecord& glyph, std::size_t column,
+                                      std::size_t row);
 
 }  // namespace xi

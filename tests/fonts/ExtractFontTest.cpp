@@ -42,9 +42,9 @@ class ExtractFontTest : public testing::Test {
 TEST_F(ExtractFontTest, WritesTheSheetOfATinyFontByteForByte) {
   // FontHeight 1, one glyph of Width 2: ink, empty.
   Extract(test::FontBytes(1, {{2, {31, 0}}}));
-  Bytes expected = {'B', 'M', 0xBE, 0x06, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0,  // 54 + 152 * 11 = 1726
-                    40, 0, 0, 0, 50, 0, 0, 0, 11, 0, 0, 0, 1, 0, 24, 0,  // 50 x 11
-                    0, 0, 0, 0, 0x88, 0x06, 0, 0};                        // rows: 1672 bytes
+  Bytes expected = {'B', 'M', 0xBE, 0x06, 0,    0,    0, 0, 0,  0, 54, 0, 0, 0,         // 54 + 152 * 11 = 1726
+                    40,  0,   0,    0,    50,   0,    0, 0, 11, 0, 0,  0, 1, 0, 24, 0,  // 50 x 11
+                    0,   0,   0,    0,    0x88, 0x06, 0, 0};                            // rows: 1672 bytes
   expected.resize(54, 0);
   Bytes rows(152 * 11, 0);  // ten gap rows (bottom first), all black
   const std::size_t top = 152 * 10;
@@ -85,7 +85,7 @@ TEST_F(ExtractFontTest, AnyNonZeroByteIsInkAndWideOrCutGlyphsKeepTheirPlace) {
   EXPECT_EQ(sheet.At(49, 11), kSheetWhite);  // glyph column 47
   EXPECT_EQ(sheet.At(0, 22), kSheetWhite);   // the cut record still has its cell
   EXPECT_EQ(sheet.At(3, 22), kSheetWhite);
-  EXPECT_EQ(sheet.At(4, 22), kSheetBlack);   // its missing bytes are empty
+  EXPECT_EQ(sheet.At(4, 22), kSheetBlack);  // its missing bytes are empty
 }
 
 TEST_F(ExtractFontTest, FontsWithoutGlyphsOrHeight) {

@@ -12,10 +12,10 @@ const Rgb kGrey{0x80, 0x80, 0x80};
 
 TEST(FindGlyphBoxes, BoxesSpanTheNonBackgroundColumnsOfEachMarkerRun) {
   RgbImage sheet = test::BlankSheet(3, 3);
-  sheet.At(4, 0) = kSheetWhite;   // cell 0: ink in column 4, row 0
-  sheet.At(9, 2) = kGrey;         // and a grey pixel in column 9
+  sheet.At(4, 0) = kSheetWhite;  // cell 0: ink in column 4, row 0
+  sheet.At(9, 2) = kGrey;        // and a grey pixel in column 9
   // cell 1 (rows 13..15) is blank: no box
-  sheet.At(2, 27) = kGrey;        // cell 2 (rows 26..28): only grey
+  sheet.At(2, 27) = kGrey;  // cell 2 (rows 26..28): only grey
   sheet.At(7, 28) = kGrey;
   sheet.At(30, 31) = kSheetWhite;  // a gap row: not part of any cell
   EXPECT_EQ(FindGlyphBoxes(sheet), (std::vector<GlyphBox>{{4, 0, 10, 3}, {2, 26, 8, 29}}));

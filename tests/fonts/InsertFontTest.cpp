@@ -106,7 +106,7 @@ TEST_F(InsertFontTest, CellsAreTakenInOrderAndOnlyTheFirst64) {
   const auto added = NewGlyphs(output, 1);
   ASSERT_EQ(added.size(), 64u);
   EXPECT_EQ(added[4].width, 4 + 2);
-  EXPECT_EQ(added[5].width, 6 + 2);    // from cell 6
+  EXPECT_EQ(added[5].width, 6 + 2);         // from cell 6
   EXPECT_EQ(added[63].width, 64 % 40 + 2);  // from the 65th cell
 }
 
