@@ -71,6 +71,23 @@ long PeakRssOfXitool(const std::vector<std::string>& arguments) {
   return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? usage.ru_maxrss : -1;
 }
 
+void MeasureLargeArchiveRuns(benchmark::State& state, const std::vector<std::string>& arguments,
+                             const std::string& output) {
+  long peakKiB = 0;
+  for (auto _ : state) {
+    std::filesystem::remove_all(output);
+    const auto start = std::chrono::steady_clock::now();
+    peakKiB = PeakRssOfXitool(arguments);
+    state.SetIterationTime(SecondsSince(start));
+    if (peakKiB < 0) state.SkipWithError("xitool run failed");
+  }
+  const double archiveBytes = double{(LargeArchive::kEntries - 1) * LargeArchive::kTypical + LargeArchive::kLargest};
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * archiveBytes));
+  state.counters["archive_MiB"] = archiveBytes / (1 << 20);
+  state.counters["largest_entry_MiB"] = double{LargeArchive::kLargest} / (1 << 20);
+  state.counters["peak_rss_MiB"] = static_cast<double>(peakKiB) / 1024;
+}
+
 double SecondsSince(std::chrono::steady_clock::time_point start) {
   return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }

@@ -64,23 +64,9 @@ BENCHMARK(TarSmallEntries)->Arg(20000)->UseManualTime()->Unit(benchmark::kMillis
 
 void ExtractLargeArchive(benchmark::State& state) {
   const test::TempDir dir;
-  constexpr std::size_t kTypical = 1u << 20;
-  constexpr std::size_t kLargest = 16u << 20;
-  constexpr std::size_t kEntries = 1100;
-  bench::WriteLargeArchive(dir / "big.nam", kEntries, kTypical, kLargest);
-  long peakKiB = 0;
-  for (auto _ : state) {
-    fs::remove_all(dir / "out");
-    const auto start = std::chrono::steady_clock::now();
-    peakKiB = bench::PeakRssOfXitool({"run", "--kind", "nam", "--target", dir / "out", dir / "big.nam"});
-    state.SetIterationTime(bench::SecondsSince(start));
-    if (peakKiB < 0) state.SkipWithError("xitool run failed");
-  }
-  const double archiveBytes = double{(kEntries - 1) * kTypical + kLargest};
-  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * archiveBytes));
-  state.counters["archive_MiB"] = archiveBytes / (1 << 20);
-  state.counters["largest_entry_MiB"] = double{kLargest} / (1 << 20);
-  state.counters["peak_rss_MiB"] = static_cast<double>(peakKiB) / 1024;
+  bench::LargeArchive::WriteTo(dir / "big.nam");
+  bench::MeasureLargeArchiveRuns(state, {"run", "--kind", "nam", "--target", dir / "out", dir / "big.nam"},
+                                 dir / "out");
 }
 
 BENCHMARK(ExtractLargeArchive)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1);

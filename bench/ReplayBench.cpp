@@ -70,27 +70,13 @@ BENCHMARK(TarCreateSmallEntries)->Arg(20000)->UseManualTime()->Unit(benchmark::k
 
 void ReplayLargeArchive(benchmark::State& state) {
   const test::TempDir dir;
-  constexpr std::size_t kTypical = 1u << 20;
-  constexpr std::size_t kLargest = 16u << 20;
-  constexpr std::size_t kEntries = 1100;
-  bench::WriteLargeArchive(dir / "menu.nam", kEntries, kTypical, kLargest);
+  bench::LargeArchive::WriteTo(dir / "menu.nam");
   if (bench::PeakRssOfXitool({"run", "--kind", "nam", "--target", dir / "ex", dir / "menu.nam"}) < 0) {
     state.SkipWithError("extraction failed");
     return;
   }
-  long peakKiB = 0;
-  for (auto _ : state) {
-    fs::remove_all(dir / "new");
-    const auto start = std::chrono::steady_clock::now();
-    peakKiB = bench::PeakRssOfXitool({"run", "--kind", "log", "--target", dir / "new", dir / "ex/result.log"});
-    state.SetIterationTime(bench::SecondsSince(start));
-    if (peakKiB < 0) state.SkipWithError("xitool run failed");
-  }
-  const double archiveBytes = double{(kEntries - 1) * kTypical + kLargest};
-  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * archiveBytes));
-  state.counters["archive_MiB"] = archiveBytes / (1 << 20);
-  state.counters["largest_entry_MiB"] = double{kLargest} / (1 << 20);
-  state.counters["peak_rss_MiB"] = static_cast<double>(peakKiB) / 1024;
+  bench::MeasureLargeArchiveRuns(state, {"run", "--kind", "log", "--target", dir / "new", dir / "ex/result.log"},
+                                 dir / "new");
 }
 
 BENCHMARK(ReplayLargeArchive)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1);

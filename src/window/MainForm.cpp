@@ -81,9 +81,9 @@ void TMainForm::CreateToolBar() {
 }
 
 QAction* TMainForm::AddToolButton(const char* name, int picture, const char* tip, void (TMainForm::*command)()) {
-  static constexpr ToolbarPicture kPictures[] = {ToolbarPicture::Add,     ToolbarPicture::SaveList,
-                                                 ToolbarPicture::Remove,  ToolbarPicture::Process,
-                                                 ToolbarPicture::Exit,    ToolbarPicture::ClearAll};
+  static constexpr ToolbarPicture kPictures[] = {ToolbarPicture::Add,    ToolbarPicture::SaveList,
+                                                 ToolbarPicture::Remove, ToolbarPicture::Process,
+                                                 ToolbarPicture::Exit,   ToolbarPicture::ClearAll};
   QAction* action = ToolBar1->addAction(ToolbarIcon(kPictures[picture]), QString());
   action->setObjectName(name);
   action->setToolTip(tip);

@@ -56,9 +56,9 @@ void TargetChooser::accept() {
   if (path.isEmpty()) return;
   const std::string local = QFile::encodeName(path).toStdString();
   if (!PathExists(local)) {
-    const auto answer = QMessageBox::question(this, windowTitle(),
-                                              QString("The directory %1 does not exist. Create it?").arg(path),
-                                              QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    const auto answer =
+        QMessageBox::question(this, windowTitle(), QString("The directory %1 does not exist. Create it?").arg(path),
+                              QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
     if (answer != QMessageBox::Yes) return;
     // A failure to create shows when the run writes its first output.
     CreateDirectoryWithParents(local);

@@ -20,9 +20,7 @@ void WindowSurface::ClearResults() { controls_.results->clear(); }
 
 bool WindowSurface::ResultsHoldLine() const { return !controls_.results->document()->isEmpty(); }
 
-void WindowSurface::AppendResult(const std::string& line) {
-  controls_.results->append(QString::fromStdString(line));
-}
+void WindowSurface::AppendResult(const std::string& line) { controls_.results->append(QString::fromStdString(line)); }
 
 void WindowSurface::FocusResults() { controls_.results->setFocus(); }
 

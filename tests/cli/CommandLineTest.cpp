@@ -9,6 +9,7 @@
 #include <sys/wait.h>
 
 #include "TestFiles.h"
+#include "cli/RunXitool.h"
 #include "doublepack/TestArchive.h"
 #include "platform/Error.h"
 #include "platform/FileStream.h"
@@ -23,25 +24,11 @@ using test::WriteFile;
 using Lines = std::vector<std::string>;
 namespace fs = std::filesystem;
 
-struct Outcome {
-  int status;
-  std::string out;
-  std::string err;
-};
-
 class CommandLineTest : public testing::Test {
  protected:
   CommandLineTest() { fs::current_path(dir.Path()); }
 
-  Outcome Run(std::vector<std::string> arguments) {
-    arguments.insert(arguments.begin(), "xitool");
-    std::vector<const char*> argv;
-    for (const auto& argument : arguments) argv.push_back(argument.c_str());
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = RunCommandLine(static_cast<int>(argv.size()), argv.data(), out, err, handlers, false);
-    return {status, out.str(), err.str()};
-  }
+  test::XitoolOutcome Run(const std::vector<std::string>& arguments) { return test::RunXitool(arguments, handlers); }
 
   // A handler that records its job and writes one file of `size` bytes into
   // the target, counting it as the extraction handlers do.
@@ -74,7 +61,7 @@ TEST_F(CommandLineTest, UsageErrorsExitWithStatus2) {
       {"list", "a.nam"},
   };
   for (const auto& arguments : cases) {
-    const Outcome outcome = Run(arguments);
+    const test::XitoolOutcome outcome = Run(arguments);
     EXPECT_EQ(outcome.status, kExitUsage) << testing::PrintToString(arguments);
     EXPECT_FALSE(outcome.err.empty());
   }
@@ -82,14 +69,14 @@ TEST_F(CommandLineTest, UsageErrorsExitWithStatus2) {
 }
 
 TEST_F(CommandLineTest, HelpListsTheRunCommand) {
-  const Outcome outcome = Run({"--help"});
+  const test::XitoolOutcome outcome = Run({"--help"});
   EXPECT_EQ(outcome.status, kExitCompleted);
   EXPECT_NE(outcome.out.find("run"), std::string::npos);
 }
 
 TEST_F(CommandLineTest, ARunQueuesAbsolutePathsIntoANewTargetAndSavesTheLog) {
   handlers = {{kDoublePackJob, Writer(10)}};
-  const Outcome outcome = Run({"run", "--target", "out/new/deep", "a.nam", "sub/../b.NAM"});
+  const test::XitoolOutcome outcome = Run({"run", "--target", "out/new/deep", "a.nam", "sub/../b.NAM"});
   EXPECT_EQ(outcome.status, kExitCompleted) << outcome.err;
   EXPECT_EQ(jobs, (Lines{dir / "a.nam", dir / "b.NAM"}));
   EXPECT_EQ(outcome.out, "Total 20 bytes extracted.\n");
@@ -104,7 +91,7 @@ TEST_F(CommandLineTest, ARunQueuesAbsolutePathsIntoANewTargetAndSavesTheLog) {
 TEST_F(CommandLineTest, AProjectListReplacesTheJobsWithItsLogs) {
   handlers = {{kProjectListJob, Writer(0)}};
   WriteFile(dir / "project.lst", "/x/result.log\r\n/y/result.log\r\n");
-  const Outcome outcome = Run({"run", "--target", "out", "project.lst", "ignored.lst"});
+  const test::XitoolOutcome outcome = Run({"run", "--target", "out", "project.lst", "ignored.lst"});
   EXPECT_EQ(outcome.status, kExitCompleted) << outcome.err;
   EXPECT_EQ(jobs, (Lines{"/x/result.log", "/y/result.log"}));
   EXPECT_FALSE(fs::exists(dir / "out/result.log"));  // a replay run saves no log
@@ -112,14 +99,14 @@ TEST_F(CommandLineTest, AProjectListReplacesTheJobsWithItsLogs) {
 }
 
 TEST_F(CommandLineTest, ErrorsExitWithStatus1AndTheErrorBoxText) {
-  const Outcome missingList = Run({"run", "--kind", "lst", "--target", "out", "gone.lst"});
+  const test::XitoolOutcome missingList = Run({"run", "--kind", "lst", "--target", "out", "gone.lst"});
   EXPECT_EQ(missingList.status, kExitError);
   EXPECT_EQ(missingList.err, "Cannot open file " + (dir / "gone.lst") + ".\n");
 
   // The target cannot be made (a file is in the way): the first output fails.
   handlers = {{kFontJob, Writer(1)}};
   WriteFile(dir / "blocker", "x");
-  const Outcome blocked = Run({"run", "--target", "blocker/sub", "a.fnt"});
+  const test::XitoolOutcome blocked = Run({"run", "--target", "blocker/sub", "a.fnt"});
   EXPECT_EQ(blocked.status, kExitError);
   EXPECT_EQ(blocked.err, "Cannot create file " + (dir / "blocker/sub/a.fnt.out") + ".\n");
   EXPECT_EQ(ReadFile(dir / "blocker"), "x");
@@ -134,7 +121,7 @@ TEST_F(CommandLineTest, CtrlCStopsTheRunAfterTheCurrentJob) {
                  write(context, surface, path);
                  std::raise(SIGINT);
                }}};
-  const Outcome outcome = Run({"run", "--target", "out", "a.nam", "b.nam"});
+  const test::XitoolOutcome outcome = Run({"run", "--target", "out", "a.nam", "b.nam"});
   EXPECT_EQ(outcome.status, kExitStopped);
   EXPECT_EQ(jobs, Lines{dir / "a.nam"});
   EXPECT_EQ(outcome.err, "Operation stopped!\n");

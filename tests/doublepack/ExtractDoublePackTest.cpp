@@ -3,15 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <sstream>
 
 #include "TestFiles.h"
 #include "cli/CommandLine.h"
+#include "cli/RunXitool.h"
 #include "doublepack/GfxImage.h"
 #include "doublepack/TestArchive.h"
 #include "image/Bmp24.h"
 #include "jobs/RecordingSurface.h"
-#include "jobs/StandardHandlers.h"
 
 namespace xi {
 namespace {
@@ -170,10 +169,8 @@ TEST(ExtractDoublePackRun, XitoolRunExtractsArchivesAndSavesTheLog) {
   fs::create_directory(dir / "data");
   test::TestArchive().Stored("title.gfx", test::GfxBytes(1, 1, {0xFFFF})).WriteTo(dir / "data/gfx.nam");
   test::TestArchive().Compressed("keys.cfg", ToBytes("jump=space")).Stored("README", {}).WriteTo(dir / "data/ui.nam");
-  const char* argv[] = {"xitool", "run", "--kind", "nam", "--target", "out", "data/gfx.nam", "data/ui.nam"};
-  std::ostringstream out;
-  std::ostringstream err;
-  ASSERT_EQ(RunCommandLine(8, argv, out, err, StandardHandlers(), false), kExitCompleted) << err.str();
+  const auto run = test::RunXitool({"run", "--kind", "nam", "--target", "out", "data/gfx.nam", "data/ui.nam"});
+  ASSERT_EQ(run.status, kExitCompleted) << run.err;
 
   const std::string target = dir / "out";
   EXPECT_EQ(ReadFile(target + "/result.log"),
@@ -182,8 +179,8 @@ TEST(ExtractDoublePackRun, XitoolRunExtractsArchivesAndSavesTheLog) {
                 "/ui.nam/CFG/keys.cfg\r\n" + target + "/ui.nam//README\r\n");
   EXPECT_EQ(ReadFile(target + "/gfx.nam/GFX/title.bmp").size(), 58u);
   EXPECT_EQ(ReadFile(target + "/ui.nam/CFG/keys.cfg"), "jump=space");
-  EXPECT_EQ(out.str(), "Total 68 bytes extracted.\n");
-  EXPECT_EQ(err.str(), "Operation complete!\n");
+  EXPECT_EQ(run.out, "Total 68 bytes extracted.\n");
+  EXPECT_EQ(run.err, "Operation complete!\n");
 }
 
 }  // namespace

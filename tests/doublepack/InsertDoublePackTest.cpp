@@ -3,16 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <sstream>
 
 #include "TestFiles.h"
 #include "cli/CommandLine.h"
+#include "cli/RunXitool.h"
 #include "doublepack/GfxImage.h"
 #include "doublepack/IndexImage.h"
 #include "doublepack/TestArchive.h"
 #include "image/Bmp24.h"
 #include "jobs/RecordingSurface.h"
-#include "jobs/StandardHandlers.h"
 
 namespace xi {
 namespace {
@@ -230,15 +229,11 @@ TEST(InsertDoublePackRun, ExtractEditAndReplayThroughXitool) {
       .WriteTo(dir / "data/ui.nam");
   const std::string sourceIndex = ReadFile(dir / "data/ui.nam");
   const std::string sourceData = ReadFile(dir / "data/ui.rsr");
-  const auto run = [&](std::vector<std::string> arguments) {
-    std::ostringstream out;
-    std::ostringstream err;
+  const auto run = [&](const std::vector<std::string>& arguments) {
     fs::current_path(dir.Path());  // a run leaves its target current
-    std::vector<const char*> argv = {"xitool"};
-    for (const auto& argument : arguments) argv.push_back(argument.c_str());
-    const int status = RunCommandLine(static_cast<int>(argv.size()), argv.data(), out, err, StandardHandlers(), false);
-    EXPECT_EQ(err.str(), "Operation complete!\n");
-    return status;
+    const auto outcome = test::RunXitool(arguments);
+    EXPECT_EQ(outcome.err, "Operation complete!\n");
+    return outcome.status;
   };
   ASSERT_EQ(run({"run", "--target", "ex", "data/ui.nam"}), kExitCompleted);
 

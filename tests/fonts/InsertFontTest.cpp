@@ -3,17 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <sstream>
 
 #include "TestFiles.h"
 #include "cli/CommandLine.h"
+#include "cli/RunXitool.h"
 #include "fonts/FontFile.h"
 #include "fonts/GlyphSheet.h"
 #include "fonts/TestFont.h"
 #include "image/BitmapReader.h"
 #include "image/Bmp24.h"
 #include "jobs/RecordingSurface.h"
-#include "jobs/StandardHandlers.h"
 
 namespace xi {
 namespace {
@@ -195,13 +194,9 @@ TEST(InsertFontRun, ExtractEditAndReplayAFontThroughXitool) {
   const Bytes source = test::FontBytes(4, glyphs);
   WriteFile(dir / "data/menu.fnt", ToString(source));
   const auto run = [&](const std::vector<std::string>& arguments) {
-    std::vector<const char*> argv = {"xitool"};
-    for (const auto& argument : arguments) argv.push_back(argument.c_str());
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = RunCommandLine(static_cast<int>(argv.size()), argv.data(), out, err, StandardHandlers(), false);
-    EXPECT_EQ(err.str(), "Operation complete!\n");
-    return status;
+    const auto outcome = test::RunXitool(arguments);
+    EXPECT_EQ(outcome.err, "Operation complete!\n");
+    return outcome.status;
   };
   ASSERT_EQ(run({"run", "--target", dir / "ex", dir / "data/menu.fnt"}), kExitCompleted);
   EXPECT_EQ(ReadFile(dir / "ex/result.log"),

@@ -75,7 +75,8 @@ class MainFormTest : public testing::Test {
 
   [[nodiscard]] Lines Listed() const {
     Lines listed;
-    for (int row = 0; row < form.LogList->count(); ++row) listed.push_back(form.LogList->item(row)->text().toStdString());
+    for (int row = 0; row < form.LogList->count(); ++row)
+      listed.push_back(form.LogList->item(row)->text().toStdString());
     return listed;
   }
 
@@ -116,7 +117,11 @@ TEST_F(MainFormTest, ListCommandsFollowTheEnableTable) {
     const char* flags;  // BClearAll, BRemLog, BProcess, BSaveList
   } steps[] = {
       {"start", [] {}, "0000"},
-      {"add, list not empty", [&] { Add(kNam, {"/a.nam", "/b.nam"}); }, "1111"},
+      {"add, list not empty",
+       [&] {
+         Add(kNam, {"/a.nam", "/b.nam"});
+       },
+       "1111"},
       {"add cancelled, list not empty", [&] { form.BAddLogClick(); }, "1111"},
       {"remove, entries remain", [&] { form.LogList->item(0)->setSelected(true), form.BRemLogClick(); }, "1111"},
       {"add, list empty afterwards: BClearAll unchanged", [&] { Add(kLst, {dir / "empty.lst"}); }, "1000"},
@@ -187,7 +192,8 @@ TEST_F(MainFormTest, SavingTheListAndTheResults) {
   form.SaveLog->setEnabled(true);
   dialogs.saves.push_back(dir / "no/such/dir/results.txt");
   form.SaveLogClick();
-  EXPECT_EQ(dialogs.boxes.back(), "[stop] Extract\\Insert Tool: Cannot create file " + (dir / "no/such/dir/results.txt") + ".");
+  EXPECT_EQ(dialogs.boxes.back(),
+            "[stop] Extract\\Insert Tool: Cannot create file " + (dir / "no/such/dir/results.txt") + ".");
   EXPECT_TRUE(form.SaveLog->isEnabled());
 }
 
@@ -201,7 +207,8 @@ TEST_F(MainFormTest, ErrorsShowTheErrorBoxAndTheWindowGoesOn) {
   form.AddDroppedFiles({"/x/a.NAM", "/x/b.nam"});
   EXPECT_EQ(Listed(), (Lines{"/x/a.NAM", "/x/b.nam"}));
   form.AddDroppedFiles({"/x/picture.png"});
-  EXPECT_EQ(dialogs.boxes.back(), "[stop] Extract\\Insert Tool: Only .nam, .fnt, .lst and .log files can be added: picture.png.");
+  EXPECT_EQ(dialogs.boxes.back(),
+            "[stop] Extract\\Insert Tool: Only .nam, .fnt, .lst and .log files can be added: picture.png.");
   form.AddDroppedFiles({"/x/a.nam", "/x/a.fnt"});
   EXPECT_EQ(dialogs.boxes.back(), "[stop] Extract\\Insert Tool: Drop files of one kind at a time.");
   EXPECT_EQ(Listed(), (Lines{"/x/a.NAM", "/x/b.nam"}));
@@ -209,7 +216,10 @@ TEST_F(MainFormTest, ErrorsShowTheErrorBoxAndTheWindowGoesOn) {
 
 TEST_F(MainFormTest, ARunEndToEnd) {
   test::CurrentDirectoryGuard cwdGuard;
-  test::TestArchive().Stored("intro.txt", test::ToBytes("hello")).Stored("b.cfg", test::ToBytes("x=1")).WriteTo(dir / "menu.nam");
+  test::TestArchive()
+      .Stored("intro.txt", test::ToBytes("hello"))
+      .Stored("b.cfg", test::ToBytes("x=1"))
+      .WriteTo(dir / "menu.nam");
   Add(kNam, {dir / "menu.nam"});
   dialogs.targets.push_back(dir / "out");
   fs::create_directory(dir / "out");
