@@ -70,9 +70,6 @@ class CodeReader {
   std::uint32_t mask_ = 511;
 };
 
-// A dictionary entry's string is never stored: it is where the string first
-// appeared in the output (the previous code's string followed by one byte),
-// so writing it again is one copy from there.
 // Copies 16 bytes through a register-sized buffer, so the two ranges may
 // overlap.
 void CopyBlock(const std::uint8_t* source, std::uint8_t* target) {
@@ -81,8 +78,11 @@ void CopyBlock(const std::uint8_t* source, std::uint8_t* target) {
   std::memcpy(target, block, kBlock);
 }
 
-// A start past the buffer is kept as kPastBuffer: such a string is never
-// copied, since every later string is written further on.
+// A dictionary entry's string is never stored: it is where the string first
+// appeared in the output (the previous code's string followed by one byte),
+// so writing it again is one copy from there. A start past the buffer is kept
+// as kPastBuffer: such a string is never copied, since every later string is
+// written further on.
 struct Entry {
   std::uint32_t start = 0;
   std::uint16_t length = 0;  // at most 3839: one more than the longest earlier entry
