@@ -1,21 +1,25 @@
 #include "cli/TerminalSurface.h"
 
+#include <chrono>
+
 namespace xi {
 namespace {
 constexpr const char* kClearLine = "\r\x1b[K";
-}
+// The counter can change with every file: the line is drawn at most this often.
+constexpr std::chrono::milliseconds kRedrawInterval{50};
+}  // namespace
 
 TerminalSurface::TerminalSurface(std::ostream& out, std::ostream& err, bool drawProgress)
     : out_(out), err_(err), drawProgress_(drawProgress) {}
 
 void TerminalSurface::SetStatusText(const std::string& text) {
   status_ = text;
-  Redraw();
+  Redraw(true);
 }
 
 void TerminalSurface::SetCounterText(const std::string& text) {
   counter_ = text;
-  Redraw();
+  Redraw(false);
 }
 
 void TerminalSurface::AppendResult(const std::string& line) {
@@ -26,17 +30,20 @@ void TerminalSurface::AppendResult(const std::string& line) {
 
 void TerminalSurface::ShowProgress(int position) {
   progress_ = position;
-  Redraw();
+  Redraw(false);
 }
 
 void TerminalSurface::ShowTotal(int position, int maximum) {
   total_ = position;
   totalMaximum_ = maximum;
-  Redraw();
+  Redraw(false);
 }
 
-void TerminalSurface::Redraw() {
+void TerminalSurface::Redraw(bool always) {
   if (!drawProgress_) return;
+  const auto now = std::chrono::steady_clock::now();
+  if (!always && lineDrawn_ && now - lastDrawn_ < kRedrawInterval) return;
+  lastDrawn_ = now;
   const int totalPercent = totalMaximum_ > 0 ? total_ * 100 / totalMaximum_ : 0;
   err_ << kClearLine << status_ << "  file " << progress_ << "%  all " << totalPercent << "%";
   if (!counter_.empty()) err_ << "  " << counter_;

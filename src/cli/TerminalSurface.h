@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <ostream>
 #include <string>
 
@@ -33,12 +34,14 @@ class TerminalSurface : public StatusSurface {
   void ShowTotal(int position, int maximum) override;
 
  private:
-  void Redraw();
+  // Draws the line; unless `always`, not again within a short interval.
+  void Redraw(bool always);
 
   std::ostream& out_;
   std::ostream& err_;
   bool drawProgress_;
   bool lineDrawn_ = false;
+  std::chrono::steady_clock::time_point lastDrawn_;
   bool holdsLine_ = false;
   std::string status_;
   std::string counter_;

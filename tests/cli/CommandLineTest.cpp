@@ -10,6 +10,7 @@
 
 #include "TestFiles.h"
 #include "cli/RunXitool.h"
+#include "cli/TerminalSurface.h"
 #include "doublepack/TestArchive.h"
 #include "platform/Error.h"
 #include "platform/FileStream.h"
@@ -126,6 +127,20 @@ TEST_F(CommandLineTest, CtrlCStopsTheRunAfterTheCurrentJob) {
   EXPECT_EQ(jobs, Lines{dir / "a.nam"});
   EXPECT_EQ(outcome.err, "Operation stopped!\n");
   EXPECT_TRUE(fs::exists(dir / "out/result.log"));
+}
+
+TEST(TerminalSurface, DrawsProgressOnlyOnATerminalAndResultsOnStdout) {
+  for (const bool terminal : {false, true}) {
+    std::ostringstream out;
+    std::ostringstream err;
+    TerminalSurface surface(out, err, terminal);
+    surface.SetStatusText("Processing menu.nam...");
+    surface.SetProgressPosition(40);
+    surface.AppendResult("Total 5 bytes extracted.");
+    EXPECT_EQ(out.str(), "Total 5 bytes extracted.\n");
+    EXPECT_EQ(err.str().find("Processing menu.nam...") != std::string::npos, terminal);
+    EXPECT_TRUE(surface.ResultsHoldLine());
+  }
 }
 
 TEST(CommandLineProgram, RunsAsAProgram) {
