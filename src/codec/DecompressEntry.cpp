@@ -41,10 +41,13 @@ class CodeReader {
   }
 
   std::uint32_t Next() {
-    // The code's last bit must lie inside the stream; the bytes of the 32-bit
-    // word beyond it may not, and count as 0.
-    if (byte_ + (bit_ + width_ - 1) / 8 >= packed_.size()) throw StreamReadError();
-    const std::uint32_t code = (Word() >> bit_) & mask_;
+    // A code of at most 12 bits from bit offset at most 7 lies in 3 bytes, so
+    // with 4 bytes left the whole word is there. Nearer the end, the code's
+    // last bit must lie inside the stream; the bytes of the word beyond it
+    // may not, and count as 0.
+    const bool wordInside = packed_.size() - byte_ >= 4;
+    if (!wordInside && byte_ + (bit_ + width_ - 1) / 8 >= packed_.size()) throw StreamReadError();
+    const std::uint32_t code = (Word(wordInside) >> bit_) & mask_;
     bit_ += width_;
     byte_ += bit_ >> 3;
     bit_ &= 7;
@@ -52,8 +55,8 @@ class CodeReader {
   }
 
  private:
-  std::uint32_t Word() const {
-    if (packed_.size() - byte_ >= 4) {
+  std::uint32_t Word(bool wordInside) const {
+    if (wordInside) {
       const std::uint8_t* p = packed_.data() + byte_;
       return static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
              static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
