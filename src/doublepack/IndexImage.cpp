@@ -13,9 +13,9 @@ constexpr std::size_t kPackedSizeField = 56;
 constexpr std::size_t kUnpackedSizeField = 60;
 }  // namespace
 
-std::span<const std::uint8_t> IndexImage::RecordBytes(std::size_t index) const {
+std::size_t IndexImage::RecordStart(std::size_t index) const {
   if (index >= RecordCount()) throw ListIndexOutOfBounds(static_cast<long long>(index));
-  return std::span(image_).subspan(index * kIndexRecordSize, kIndexRecordSize);
+  return index * kIndexRecordSize;
 }
 
 StorageMode IndexRecord::Mode() const {
@@ -28,7 +28,7 @@ std::string DataFilePath(const std::string& indexPath) { return ChangeExtension(
 IndexImage IndexImage::Load(const std::string& path) { return IndexImage(ReadWholeFile(path)); }
 
 IndexRecord IndexImage::Record(std::size_t index) const {
-  const auto record = RecordBytes(index);
+  const auto record = std::span(image_).subspan(RecordStart(index), kIndexRecordSize);
   const auto name = record.first(kIndexNameSize);
   const auto nameEnd = std::find(name.begin(), name.end(), std::uint8_t{0});
   IndexRecord result;
@@ -41,8 +41,7 @@ IndexRecord IndexImage::Record(std::size_t index) const {
 
 void IndexImage::SetPlacement(std::size_t index, std::uint32_t offset, std::uint32_t packedSize,
                               std::uint32_t unpackedSize) {
-  (void)RecordBytes(index);
-  const std::span<std::uint8_t> record = std::span(image_).subspan(index * kIndexRecordSize, kIndexRecordSize);
+  const std::span<std::uint8_t> record = std::span(image_).subspan(RecordStart(index), kIndexRecordSize);
   WriteU32LE(record, kOffsetField, offset);
   WriteU32LE(record, kPackedSizeField, packedSize);
   WriteU32LE(record, kUnpackedSizeField, unpackedSize);

@@ -52,7 +52,8 @@ class IndexImage {
   [[nodiscard]] const Bytes& Image() const { return image_; }
 
  private:
-  [[nodiscard]] std::span<const std::uint8_t> RecordBytes(std::size_t index) const;
+  // Where record index starts in the image ("List index out of bounds").
+  [[nodiscard]] std::size_t RecordStart(std::size_t index) const;
 
   Bytes image_;
 };

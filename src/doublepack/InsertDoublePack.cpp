@@ -18,12 +18,6 @@ namespace {
 constexpr std::uint64_t kLargestField = std::numeric_limits<std::uint32_t>::max();
 constexpr std::uint64_t kCopyChunk = 1u << 20;
 
-// An output must never be the source itself, and its final name must be one
-// a finished file can be renamed to.
-void CheckOutput(const std::string& output, const std::string& source) {
-  if (SameFile(output, source) || IsDirectory(output)) throw CannotCreateFile(output);
-}
-
 // The new content of an entry from the file its log line names.
 Bytes ReplacementBytes(const std::string& path) {
   const std::string extension = AsciiLower(EntryExtension(NamePart(path)));
@@ -63,8 +57,8 @@ long long InsertDoublePack(RunContext& context, StatusSurface& surface, const st
   const std::string sourceDataPath = DataFilePath(context.SourcePath);
   ReadStream sourceData = ReadStream::Open(sourceDataPath);
   const std::string outputDataPath = JoinPath(context.TargetDir, ChangeExtension(NamePart(context.SourcePath), ".rsr"));
-  CheckOutput(outputDataPath, sourceDataPath);
-  CheckOutput(outputIndexPath, context.SourcePath);
+  CheckOutputIsNotSource(outputDataPath, sourceDataPath);
+  CheckOutputIsNotSource(outputIndexPath, context.SourcePath);
   ReplacingFile outputData(outputDataPath);
   ReplacingFile outputIndex(outputIndexPath);
 

@@ -3,7 +3,6 @@
 #include <limits>
 
 #include "fonts/GlyphSheet.h"
-#include "platform/Directory.h"
 #include "platform/Error.h"
 #include "platform/HostPath.h"
 #include "platform/ReplacingFile.h"
@@ -31,7 +30,7 @@ void ExtractFont(RunContext& context, StatusSurface& surface, const std::string&
 
   const std::string sheetPath = JoinPath(context.TargetDir, ChangeExtension(NamePart(fontPath), ".bmp"));
   // A font whose own name ends in .bmp must not be replaced by its sheet.
-  if (SameFile(sheetPath, fontPath)) throw CannotCreateFile(sheetPath);
+  CheckOutputIsNotSource(sheetPath, fontPath);
   ReplacingFile file(sheetPath);
   file.Stream().Write(sheet.File());
   file.Commit();

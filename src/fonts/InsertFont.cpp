@@ -3,7 +3,6 @@
 #include "fonts/FindGlyphBoxes.h"
 #include "fonts/FontFile.h"
 #include "image/BitmapReader.h"
-#include "platform/Directory.h"
 #include "platform/Error.h"
 #include "platform/HostPath.h"
 #include "platform/ReplacingFile.h"
@@ -35,7 +34,7 @@ Bytes GlyphRecordOf(const RgbImage& sheet, const GlyphBox& box, std::uint8_t fon
 }  // namespace
 
 long long InsertFont(RunContext& context, StatusSurface& surface, const std::string& outputPath, long long index) {
-  if (SameFile(outputPath, context.SourcePath) || IsDirectory(outputPath)) throw CannotCreateFile(outputPath);
+  CheckOutputIsNotSource(outputPath, context.SourcePath);
   ReplacingFile output(outputPath);
   const std::string sheetPath = context.ReplayLog.At(index);
   const RgbImage sheet = ReadBitmapFile(sheetPath);

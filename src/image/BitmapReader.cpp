@@ -30,6 +30,16 @@ struct Header {
   std::int32_t height = 0;
   std::uint16_t bitsPerPixel = 0;
   std::uint32_t compression = 0;
+
+  // Rows are stored top first when the height is negative.
+  [[nodiscard]] bool TopDown() const { return height < 0; }
+  [[nodiscard]] std::uint32_t Rows() const { return Magnitude(height); }
+  [[nodiscard]] std::uint32_t Columns() const { return Magnitude(width); }
+
+ private:
+  static std::uint32_t Magnitude(std::int32_t value) {
+    return value < 0 ? 0u - static_cast<std::uint32_t>(value) : static_cast<std::uint32_t>(value);
+  }
 };
 
 Header ReadHeader(std::span<const std::uint8_t> file) {
@@ -54,11 +64,8 @@ Header ReadHeader(std::span<const std::uint8_t> file) {
 // cannot make the reader allocate for rows the file does not hold.
 void CheckRowsPresent(std::span<const std::uint8_t> file, const Header& header) {
   if (std::find(std::begin(kPlainRows), std::end(kPlainRows), header.compression) == std::end(kPlainRows)) return;
-  const std::uint64_t width =
-      header.width < 0 ? 0u - static_cast<std::uint64_t>(header.width) : static_cast<std::uint64_t>(header.width);
-  const std::uint64_t height =
-      header.height < 0 ? 0u - static_cast<std::uint64_t>(header.height) : static_cast<std::uint64_t>(header.height);
-  const std::uint64_t stride = (std::uint64_t{header.bitsPerPixel} * width + 31) / 32 * 4;
+  const std::uint64_t height = header.Rows();
+  const std::uint64_t stride = (std::uint64_t{header.bitsPerPixel} * header.Columns() + 31) / 32 * 4;
   if (height != 0 && stride > (file.size() / height)) throw StreamReadError();
   if (!HasBytes(file, header.pixelOffset, stride * height)) throw StreamReadError();
 }
@@ -71,10 +78,9 @@ bool IsOwnLayout(const Header& header) {
 // Our own 24-bit layout: rows bottom first (or top first for a negative
 // height), blue, green, red, padded to four bytes.
 RgbImage DecodeOwnLayout(std::span<const std::uint8_t> file, const Header& header) {
-  const auto width = static_cast<std::uint32_t>(header.width);
-  const bool topDown = header.height < 0;
-  const std::uint32_t height =
-      topDown ? 0u - static_cast<std::uint32_t>(header.height) : static_cast<std::uint32_t>(header.height);
+  const std::uint32_t width = header.Columns();
+  const bool topDown = header.TopDown();
+  const std::uint32_t height = header.Rows();
   const std::uint64_t stride = Bmp24Stride(width);
   RgbImage image(width, height);
   for (std::uint32_t row = 0; row < height; ++row) {

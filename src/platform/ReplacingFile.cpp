@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/Directory.h"
 #include "platform/Error.h"
 
 namespace xi {
@@ -53,6 +54,10 @@ void ReplacingFile::Finish() {
   if (finished_) return;
   stream_->Close();
   finished_ = true;
+}
+
+void CheckOutputIsNotSource(const std::string& output, const std::string& source) {
+  if (SameFile(output, source) || IsDirectory(output)) throw CannotCreateFile(output);
 }
 
 void ReplacingFile::Commit() {

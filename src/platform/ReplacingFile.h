@@ -39,4 +39,9 @@ class ReplacingFile {
   bool committed_ = false;
 };
 
+// Refuses an output that would replace a source: "Cannot create file
+// <output>" when output names the source itself (by file identity, however
+// it is reached), or when a directory stands at output's name.
+void CheckOutputIsNotSource(const std::string& output, const std::string& source);
+
 }  // namespace xi
